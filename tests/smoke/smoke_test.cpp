@@ -1,0 +1,3 @@
+#include <doctest.h>
+#include <windows.h>
+TEST_CASE("acp") { CHECK(GetACP() == 936); }
