@@ -1,0 +1,1 @@
+// TODO(bootstrap): placeholder until the runtime services land
