@@ -1,1 +1,0 @@
-// TODO(bootstrap): placeholder until the runtime services land
