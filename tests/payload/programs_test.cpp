@@ -41,21 +41,22 @@ struct WindowSearch {
   HWND found;
 };
 
+// EnumWindows callback: stops at the visible "Tavrin" window of the process.
+BOOL CALLBACK MatchTavrinWindow(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<WindowSearch*>(lp);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  char title[16]{};
+  GetWindowTextA(hwnd, title, sizeof title);
+  if (owner != search->process_id || !IsWindowVisible(hwnd) || std::string(title) != "Tavrin") return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
 // The visible top-level window titled "Tavrin" of the process, or NULL.
 HWND FindTavrinWindow(DWORD process_id) {
   WindowSearch search{process_id, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<WindowSearch*>(lp);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        char title[16]{};
-        GetWindowTextA(hwnd, title, sizeof title);
-        if (owner != s->process_id || !IsWindowVisible(hwnd) || std::string(title) != "Tavrin") return TRUE;
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  EnumWindows(MatchTavrinWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
