@@ -35,11 +35,14 @@ wine_env() {
   LOCPATH="$TAVRIN_LOCALE_DIR" LC_ALL=zh_CN.UTF-8 "$@"
 }
 
-# Configures (once) and builds one architecture into build/<arch>.
+# Configures (once) and builds one architecture into build/<arch>: the
+# targets named after it, or everything.
 tavrin_build() {
-  local arch="$1" dir="$TAVRIN_BUILD/$1"
+  local arch="$1" dir="$TAVRIN_BUILD/$1"; shift
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
   if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$TAVRIN_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$TAVRIN_ROOT/cmake/toolchain-$arch-mingw.cmake" >/dev/null
   fi
-  cmake --build "$dir" -j"$(nproc)"
+  cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
 }
