@@ -49,6 +49,14 @@ Outcome Win32Services::CreateDir(const std::string& path) {
 }
 
 Outcome Win32Services::WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  // Windows refuses to replace a read-only file (ERROR_ACCESS_DENIED) but
+  // Wine 8 replaces it; checking first gives Windows' answer everywhere, and
+  // before any bytes are written.
+  const DWORD existing = GetFileAttributesA(path.c_str());
+  if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY)) {
+    return {ERROR_ACCESS_DENIED};
+  }
+
   char temporary[MAX_PATH];
   // Creates an empty, uniquely named file in the target's folder, so the final
   // move stays on one volume and is a rename.

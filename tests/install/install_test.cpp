@@ -86,7 +86,8 @@ TEST_CASE("install paths are plain concatenations of the folder text") {
       {"C:\\Program Files\\", "C:\\Program Files\\\\Tavrin", "C:\\Program Files\\\\Tavrin\\Tavrin.exe"},
   };
   for (const Case& c : cases) {
-    CAPTURE(c.base);
+    const std::string base = c.base;
+    CAPTURE(base);
     Run run(c.base);
     CHECK(run.Install());
     CHECK(Contains(run.log, std::string("dir ") + c.productFolder));
@@ -117,7 +118,7 @@ TEST_CASE("install reads the folder text again before each step") {
 }
 
 TEST_CASE("install without a folder asks for one and touches nothing") {
-  for (const char* base : {"", "\\"}) {
+  for (const std::string base : {"", "\\"}) {
     CAPTURE(base);
     Run run(base);
     CHECK_FALSE(run.Install());
