@@ -1,0 +1,45 @@
+#include "engine_fixture.h"
+
+#include <memory>
+
+namespace test {
+
+EngineFixture::EngineFixture() {
+  skin::ConstructEngineObjects();
+  skin::InitSkinModule();
+}
+
+EngineFixture::~EngineFixture() { skin::OnProcessExit(); }
+
+namespace {
+
+const char* TestWindowClass() {
+  static const char* name = [] {
+    WNDCLASSA cls{};
+    cls.lpfnWndProc = DefWindowProcA;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.lpszClassName = "TavrinSkinManagerTest";
+    RegisterClassA(&cls);
+    return cls.lpszClassName;
+  }();
+  return name;
+}
+
+}  // namespace
+
+TestWindow::TestWindow(HWND parent)
+    : hwnd(CreateWindowExA(0, TestWindowClass(), "", parent ? WS_CHILD : WS_POPUP, 0, 0, 100, 60,
+                           parent, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
+
+TestWindow::~TestWindow() { DestroyWindow(hwnd); }
+
+skin::SkinWindowRecord& RegisterWindow(HWND window) {
+  auto record = std::make_unique<skin::SkinWindowRecord>();
+  record->hwnd = window;
+  skin::SkinWindowRecord& added = *record;
+  int index = skin::theWindowRegistry().Append(std::move(record));
+  skin::SetIntProp(window, skin::kIndexProp, index);
+  return added;
+}
+
+}  // namespace test
