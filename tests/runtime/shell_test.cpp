@@ -2,45 +2,14 @@
 
 #include <shlobj.h>
 
-#include <cstring>
-
-#include "app/runtime/ansi_text.h"
-#include "app/runtime/handles.h"
 #include "app/runtime/runtime_services.h"
 #include "runtime/com_apartment.h"
+#include "runtime/link_reader.h"
 #include "runtime/temp_folder.h"
 
 namespace {
 
 runtime::RuntimeServices& services = runtime::Win32Runtime();
-
-struct LinkContents {
-  std::string target;
-  DWORD showCommand = 0;
-};
-
-// Loads a shell link file and reads back what it points at.
-std::optional<LinkContents> ReadLink(const std::string& path) {
-  runtime::ComPtr<IShellLinkA> link;
-  runtime::ComPtr<IPersistFile> file;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                              link.out())) ||
-      FAILED(link->QueryInterface(IID_IPersistFile, file.out())) ||
-      FAILED(file->Load(runtime::WidenAnsi(path).c_str(), STGM_READ))) {
-    return std::nullopt;
-  }
-  char target[MAX_PATH] = "";
-  LinkContents contents;
-  link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
-  contents.target = target;
-  // The show command is read from the file's header (offset 60): after
-  // loading, Wine's GetShowCmd reports SW_SHOWNORMAL for every value but 3
-  // and 7, as the link format lets a reader do.
-  if (const auto bytes = test::ReadBytes(path); bytes && bytes->size() >= 64) {
-    std::memcpy(&contents.showCommand, bytes->data() + 60, sizeof(DWORD));
-  }
-  return contents;
-}
 
 }  // namespace
 
@@ -66,7 +35,7 @@ TEST_CASE("CreateShortcut writes a link to the target, adding .lnk to a last com
     const std::string name = c.name;
     CAPTURE(name);
     CHECK(services.CreateShortcut(temp / c.name, target).ok());
-    const auto link = ReadLink(temp / c.fileName);
+    const auto link = test::ReadLink(temp / c.fileName);
     REQUIRE(link);
     CHECK(link->target == target);
     CHECK(link->showCommand == SW_SHOW);

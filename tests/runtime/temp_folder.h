@@ -11,6 +11,21 @@
 
 namespace test {
 
+// The names in a folder (not recursive), sorted.
+inline std::vector<std::string> ListFolder(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = found.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 class TempFolder {
  public:
   TempFolder() {
@@ -32,19 +47,7 @@ class TempFolder {
   std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
 
   // The names in the folder (not recursive), sorted.
-  std::vector<std::string> List() const {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-      const std::string name = found.cFileName;
-      if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::vector<std::string> List() const { return ListFolder(path_); }
 
   // Removes `path` and everything under it, read-only files included.
   static bool RemoveTree(const std::string& path) {
