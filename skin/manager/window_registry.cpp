@@ -53,16 +53,12 @@ void WindowRegistry::Renumber() const {
   for (int index = 1; index <= Size(); ++index) {
     const SkinWindowRecord& record = *records_[static_cast<size_t>(index) - 1];
     SetIntProp(record.hwnd, kIndexProp, index);
-    StampOwnerIndex(record.listSkins, kOwnerIndexProp, index);
-    StampOwnerIndex(record.buttonSkins, kOwnerIndexProp, index);
-    StampOwnerIndex(record.editSkins, kOwnerIndexProp, index);
-    StampOwnerIndex(record.comboSkins, kOwnerIndexProp, index);
-    StampOwnerIndex(record.headerSkins, kOwnerIndexProp, index);
-    StampOwnerIndex(record.updownSkins, kOwnerIndexProp, index);
-    StampOwnerIndex(record.trackBarSkins, kOwnerIndexProp, index);
-    StampOwnerIndex(record.progressSkins, kOwnerIndexProp, index);
-    StampOwnerIndex(record.staticSkins, kOwnerIndexProp, index);
-    StampOwnerIndex(record.panels, kOwnerIndexProp, index);
+    auto stampOwner = [index](const auto&... lists) {
+      (StampOwnerIndex(lists, kOwnerIndexProp, index), ...);
+    };
+    stampOwner(record.listSkins, record.buttonSkins, record.editSkins, record.comboSkins,
+               record.headerSkins, record.updownSkins, record.trackBarSkins,
+               record.progressSkins, record.staticSkins, record.panels);
     StampOwnerIndex(record.backdropControls, kBackdropOwnerIndexProp, index);
   }
 }
