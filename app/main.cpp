@@ -9,6 +9,7 @@
 #include "app/payload/payload.h"
 #include "app/runtime/runtime_services.h"
 #include "app/wizard.h"
+#include "skin/manager/skin_manager.h"
 
 namespace {
 
@@ -25,8 +26,15 @@ std::string AgreementText() {
   return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
+// Start-up in its fixed order: the runtime, the engine's process-wide
+// objects, the exit routine (before any window exists), the module
+// initialisers, then the wizard and its message loop. The exit routine runs
+// when the loop ends, or earlier when a handler ends the process.
 int ProgramMain() {
   StartRuntime();
+  skin::ConstructEngineObjects();
+  runtime::RegisterExitRoutine(&skin::OnProcessExit);
+  skin::InitSkinModule();
   app::Wizard wizard(runtime::Win32Runtime(), AgreementText());
   if (!wizard.form().Open()) return 1;
   const int code = wizard.form().RunMessageLoop();

@@ -32,12 +32,17 @@ static_assert(sizeof(GdiTableEntry) == 24);
 
 constexpr unsigned kGdiTableEntries = 0x4000;
 
+// MinGW's NtCurrentTeb reads the TEB through a zero-length array, which GCC's
+// -Warray-bounds reports once inlined here.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Warray-bounds"
 const GdiTableEntry* GdiHandleTable() {
   const auto* peb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
   // PEB.GdiSharedHandleTable
   const size_t offset = sizeof(void*) == 8 ? 0xF8 : 0x94;
   return *reinterpret_cast<GdiTableEntry* const*>(peb + offset);
 }
+#pragma GCC diagnostic pop
 
 }  // namespace
 
