@@ -11,16 +11,20 @@ namespace gx::detail {
 // Without an order the three steps prepend. The step sequence follows the
 // order so the result is always "about p": prepending builds the product from
 // the right, so it starts with translate(p); appending starts with
-// translate(-p).
+// translate(-p). All three steps run; when the middle one fails the two
+// translations cancel out.
 template <class Translate, class Operation>
 bool TransformAbout(PointF p, std::optional<Gdiplus::MatrixOrder> order, Translate translate,
                     Operation operation) {
   const Gdiplus::MatrixOrder applied = order.value_or(Gdiplus::MatrixOrderPrepend);
   const REAL sign = applied == Gdiplus::MatrixOrderAppend ? -1.0f : 1.0f;
-  bool ok = Record(translate(sign * p.X, sign * p.Y, applied));
-  ok = Record(operation(applied)) && ok;
-  ok = Record(translate(-sign * p.X, -sign * p.Y, applied)) && ok;
-  return ok;
+  const Status steps[] = {translate(sign * p.X, sign * p.Y, applied), operation(applied),
+                          translate(-sign * p.X, -sign * p.Y, applied)};
+  // The last status tells why the operation failed: the first failed step.
+  for (const Status status : steps) {
+    if (status != Gdiplus::Ok) return Record(status);
+  }
+  return Record(Gdiplus::Ok);
 }
 
 // Scales `handle`'s transform by (sx, sy) about p, with the flat functions
