@@ -18,16 +18,19 @@ bool GxBitmap::LoadFromBytes(std::span<const std::uint8_t> bytes, bool icm) {
 
 bool GxBitmap::CreateFromScan0(INT width, INT height, INT stride, Gdiplus::PixelFormat format,
                                BYTE* scan0) {
+  Release();  // also frees the bytes a previous image was decoded from
   Gdiplus::GpBitmap* made = nullptr;
   return Adopt(flat::GdipCreateBitmapFromScan0(width, height, stride, format, scan0, &made), made);
 }
 
 bool GxBitmap::CreateFromHBITMAP(HBITMAP bitmap, HPALETTE palette) {
+  Release();  // also frees the bytes a previous image was decoded from
   Gdiplus::GpBitmap* made = nullptr;
   return Adopt(flat::GdipCreateBitmapFromHBITMAP(bitmap, palette, &made), made);
 }
 
 bool GxBitmap::CreateFromHICON(HICON icon) {
+  Release();  // also frees the bytes a previous image was decoded from
   Gdiplus::GpBitmap* made = nullptr;
   return Adopt(flat::GdipCreateBitmapFromHICON(icon, &made), made);
 }

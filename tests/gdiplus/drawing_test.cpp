@@ -197,3 +197,22 @@ TEST_CASE("GDI and GDI+ share surfaces without leaking GDI objects") {
   }
   CHECK(test::CountGdiObjects() == before);
 }
+
+// Not counted for GDI objects: creating a window makes user32 allocate some.
+TEST_CASE("graphics on a window draw onto it, with and without colour management") {
+  const HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20,
+                                      nullptr, nullptr, nullptr, nullptr);
+  REQUIRE(window);
+  test::PumpMessages(50);
+  for (const bool icm : {false, true}) {
+    CAPTURE(icm);
+    GxGraphics graphics;
+    REQUIRE(graphics.CreateFromHWND(window, icm));
+    REQUIRE(graphics.Clear(icm ? kRed : kBlue));
+    REQUIRE(graphics.Flush(Gdiplus::FlushIntentionSync));
+    const HDC windowDc = GetDC(window);
+    CHECK(GetPixel(windowDc, 10, 10) == (icm ? RGB(255, 0, 0) : RGB(0, 0, 255)));
+    ReleaseDC(window, windowDc);
+  }
+  DestroyWindow(window);
+}
