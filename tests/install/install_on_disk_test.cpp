@@ -34,7 +34,7 @@ struct ShortcutCleanup {
   std::string startMenu = *runtime::Win32Runtime().GetSpecialFolder(runtime::SpecialFolder::StartMenu);
   ~ShortcutCleanup() {
     DeleteFileA((desktop + "Tavrin.lnk").c_str());
-    test::TempFolder::RemoveTree(startMenu + "Tavrin");
+    test::RemoveTree(startMenu + "Tavrin");
   }
 };
 

@@ -26,6 +26,17 @@ inline std::vector<std::string> ListFolder(const std::string& folder) {
   return names;
 }
 
+// Removes `path` and everything under it, read-only files included.
+inline bool RemoveTree(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return DeleteFileA(path.c_str());
+  bool removed = true;
+  for (const std::string& name : ListFolder(path)) removed = RemoveTree(path + "\\" + name) && removed;
+  return RemoveDirectoryA(path.c_str()) && removed;
+}
+
 class TempFolder {
  public:
   TempFolder() {
@@ -48,25 +59,6 @@ class TempFolder {
 
   // The names in the folder (not recursive), sorted.
   std::vector<std::string> List() const { return ListFolder(path_); }
-
-  // Removes `path` and everything under it, read-only files included.
-  static bool RemoveTree(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return true;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return DeleteFileA(path.c_str());
-    bool removed = true;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..") removed = RemoveTree(path + "\\" + name) && removed;
-      } while (FindNextFileA(search, &found));
-      FindClose(search);
-    }
-    return RemoveDirectoryA(path.c_str()) && removed;
-  }
 
  private:
   std::string path_;
