@@ -19,4 +19,13 @@ using MemorySurfaceList = std::vector<SurfaceEntry>;
 // The process's list. Empty at start-up; emptied by the exit routine.
 MemorySurfaceList& theMemorySurfaceList();
 
+// Adds an entry; when `surface` is already listed (the system handed the
+// handle out again), that entry's bitmap and displaced object are replaced.
+void RegisterSurface(HDC surface, HBITMAP bitmap, HGDIOBJ displaced);
+
+// Puts the displaced object back into a listed surface, deletes the bitmap
+// that selection returns and the device context, and drops the entry.
+// Returns false (touching nothing) for a surface that is not listed.
+bool ReleaseControlBackground(HDC surface);
+
 }  // namespace skin

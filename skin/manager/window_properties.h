@@ -14,6 +14,17 @@ inline constexpr char kOwnerIndexProp[] = "Hw_FuID";
 inline constexpr char kIndexProp[] = "Hw_lbID";
 // Window index of a backdrop control's owner window.
 inline constexpr char kBackdropOwnerIndexProp[] = "Kj_FuID";
+// Previous window procedure and control index of a backdrop control.
+inline constexpr char kBackdropPrevProcProp[] = "Kj_hProc";
+inline constexpr char kBackdropIndexProp[] = "Kj_lbID";
+// Text colour (COLORREF) of an edit box or a control given a text colour.
+inline constexpr char kTextColourProp[] = "Kj_Ztys";
+// 1 on a tab control whose child windows are skinned.
+inline constexpr char kSkinnedTabProp[] = "Wxk_Zpf";
+// Memory DC holding a skinned tab control's painted backdrop.
+inline constexpr char kTabBackdropProp[] = "Wxk_Cj";
+// On panels and skinned tab controls: the nearest ancestor with "Wxk_Zpf" = 1.
+inline constexpr char kTabAncestorProp[] = "Mb_zpf";
 // Brush last handed to a control through WM_CTLCOLOR*, and the bitmap under it.
 inline constexpr char kControlBrushProp[] = "Kj_dxjb";
 inline constexpr char kControlBrushBitmapProp[] = "Kj_wtjb";
