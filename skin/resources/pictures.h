@@ -1,0 +1,16 @@
+// The skin engine's embedded pictures: PNG files carried inside the program
+// (drawn by the scripts in tools/) and handed out as read-only bytes.
+#pragma once
+#include <cstdint>
+#include <span>
+
+namespace skin::pictures {
+
+// The caption-button pictures: RGBA PNGs 26 x 18 pixels, the close picture
+// 38 x 18, each a white glyph on a transparent background.
+enum class CaptionPicture { Help, Menu, Minimize, Maximize, Restore, Close };
+
+// The PNG file bytes of a caption-button picture; valid for the process's life.
+std::span<const std::uint8_t> CaptionPictureBytes(CaptionPicture picture);
+
+}  // namespace skin::pictures
