@@ -4,17 +4,16 @@
 #include <shlobj.h>
 #include <windows.h>
 
-#include <cstring>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/wizard.h"
 #include "installer_driver.h"
+#include "support/com_apartment.h"
+#include "support/link_reader.h"
+#include "support/temp_folder.h"
 
-namespace fs = std::filesystem;
 namespace names = app::names;
 using e2e::RunningInstaller;
 
@@ -32,9 +31,8 @@ constexpr PayloadCase kPayload[] = {
     {"\\Tavrin\\pz\\exe\\dosk.exe", "dosk.exe", 1294336},
 };
 
-std::vector<char> ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
+std::vector<std::uint8_t> ReadAll(const std::string& path) {
+  return test::ReadBytes(path).value_or(std::vector<std::uint8_t>{});
 }
 
 std::string SpecialFolder(int csidl) {
@@ -43,54 +41,14 @@ std::string SpecialFolder(int csidl) {
   return path;
 }
 
-struct Shortcut {
-  std::string target;
-  int showCommand = 0;
-};
-
-Shortcut ReadShortcut(const std::string& linkPath) {
-  Shortcut result;
-  IShellLinkA* link = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                              reinterpret_cast<void**>(&link))))
-    return result;
-  IPersistFile* file = nullptr;
-  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-    std::wstring wide(fs::path(linkPath).wstring());
-    if (SUCCEEDED(file->Load(wide.c_str(), STGM_READ))) {
-      char target[MAX_PATH] = "";
-      link->GetPath(target, MAX_PATH, nullptr, 0);
-      result.target = target;
-    }
-    file->Release();
-  }
-  link->Release();
-  // The show command is read from the link's header (offset 0x3C): Wine's
-  // IShellLink::GetShowCmd turns a stored SW_SHOW into SW_SHOWNORMAL.
-  const auto bytes = ReadAll(linkPath);
-  if (bytes.size() >= 0x40) std::memcpy(&result.showCommand, bytes.data() + 0x3C, 4);
-  return result;
-}
-
-// A fresh install folder under the temp folder, removed with everything the
-// installer made (including its two shortcuts) when the test ends.
+// A fresh install folder; removed with everything the installer made there
+// and its two shortcuts when the test ends.
 struct InstallFolder {
-  std::string base;
-  InstallFolder() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    base = std::string(temp) + "tavrin-e2e-" + std::to_string(GetCurrentProcessId());
-    fs::remove_all(base);
-    fs::create_directories(base);
-  }
+  test::TempFolder folder;
+  const std::string base = folder.path();
   ~InstallFolder() {
-    for (const fs::path& p : {fs::path(base), fs::path(DesktopLink()),
-                              fs::path(StartMenuFolder())}) {
-      std::error_code ignored;
-      fs::permissions(p / "Tavrin" / "Tavrin.exe", fs::perms::owner_write, fs::perm_options::add,
-                      ignored);
-      fs::remove_all(p, ignored);
-    }
+    test::RemoveTree(DesktopLink());
+    test::RemoveTree(StartMenuFolder());
   }
   static std::string DesktopLink() { return SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\Tavrin.lnk"; }
   static std::string StartMenuFolder() { return SpecialFolder(CSIDL_STARTMENU) + "\\Tavrin"; }
@@ -104,35 +62,31 @@ void InstallInto(RunningInstaller& installer, const std::string& base) {
 
 void CheckInstalled(const std::string& base) {
   for (const char* folder : {"\\Tavrin", "\\Tavrin\\pz", "\\Tavrin\\pz\\cxpz", "\\Tavrin\\pz\\exe"})
-    CHECK_MESSAGE(fs::is_directory(base + folder), folder);
-  CHECK(fs::is_empty(base + "\\Tavrin\\pz\\cxpz"));
+    CHECK_MESSAGE(test::IsDirectory(base + folder), folder);
+  CHECK(test::ListFolder(base + "\\Tavrin\\pz\\cxpz").empty());
   for (const PayloadCase& file : kPayload) {
     CAPTURE(file.suffix);
     const auto installed = ReadAll(base + file.suffix);
     REQUIRE(installed.size() == file.size);
     CHECK(installed[0] == 'M');
     CHECK(installed[1] == 'Z');
-    CHECK(installed == ReadAll(fs::path(TAVRIN_PAYLOAD_DIR) / file.built));
+    CHECK(installed == ReadAll(std::string(TAVRIN_PAYLOAD_DIR "/") + file.built));
   }
   const std::string target = base + "\\Tavrin\\Tavrin.exe";
   for (const std::string& link :
        {InstallFolder::DesktopLink(), InstallFolder::StartMenuFolder() + "\\Tavrin.lnk"}) {
     CAPTURE(link);
-    const Shortcut shortcut = ReadShortcut(link);
-    CHECK(_stricmp(shortcut.target.c_str(), target.c_str()) == 0);
-    CHECK(shortcut.showCommand == SW_SHOW);
+    const auto shortcut = test::ReadLink(link);
+    REQUIRE(shortcut);
+    CHECK(_stricmp(shortcut->target.c_str(), target.c_str()) == 0);
+    CHECK(shortcut->showCommand == SW_SHOW);
   }
 }
-
-struct ComApartment {
-  ComApartment() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
-  ~ComApartment() { CoUninitialize(); }
-};
 
 }  // namespace
 
 TEST_CASE("install, reinstall and run the product") {
-  ComApartment com;
+  test::ComApartment com;
   InstallFolder folder;
   {
     RunningInstaller installer;
@@ -188,12 +142,12 @@ TEST_CASE("an empty or cancelled folder asks for a folder and touches nothing") 
 }
 
 TEST_CASE("a file that cannot be replaced stops the install with its reason") {
-  ComApartment com;
+  test::ComApartment com;
   InstallFolder folder;
-  const fs::path product = fs::path(folder.base) / "Tavrin" / "Tavrin.exe";
-  fs::create_directories(product.parent_path());
+  const std::string product = folder.base + "\\Tavrin\\Tavrin.exe";
+  CreateDirectoryA((folder.base + "\\Tavrin").c_str(), nullptr);
   std::ofstream(product, std::ios::binary) << "old";
-  fs::permissions(product, fs::perms::owner_write, fs::perm_options::remove);
+  SetFileAttributesA(product.c_str(), FILE_ATTRIBUTE_READONLY);
 
   RunningInstaller installer;
   installer.SetText(names::kFolderEdit, folder.base);
@@ -205,11 +159,8 @@ TEST_CASE("a file that cannot be replaced stops the install with its reason") {
   CHECK(e2e::WaitFor([&] { return !IsWindow(box); }));
 
   CHECK(installer.CurrentPage() == 0);
-  CHECK(ReadAll(product) == std::vector<char>{'o', 'l', 'd'});
+  CHECK(ReadAll(product) == std::vector<std::uint8_t>{'o', 'l', 'd'});
   // Nothing half-written: only the old file and the pz folder are there.
-  std::vector<std::string> entries;
-  for (const auto& entry : fs::directory_iterator(product.parent_path()))
-    entries.push_back(entry.path().filename().string());
-  CHECK(entries.size() == 2);
-  CHECK_FALSE(fs::exists(InstallFolder::DesktopLink()));
+  CHECK(test::ListFolder(folder.base + "\\Tavrin") == std::vector<std::string>{"Tavrin.exe", "pz"});
+  CHECK(GetFileAttributesA(InstallFolder::DesktopLink().c_str()) == INVALID_FILE_ATTRIBUTES);
 }

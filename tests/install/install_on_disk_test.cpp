@@ -3,9 +3,9 @@
 #include <array>
 
 #include "install/recording_fakes.h"
-#include "runtime/com_apartment.h"
-#include "runtime/link_reader.h"
-#include "runtime/temp_folder.h"
+#include "support/com_apartment.h"
+#include "support/link_reader.h"
+#include "support/temp_folder.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <thread>
 
 #include "app/runtime/runtime_services.h"
-#include "runtime/com_apartment.h"
-#include "runtime/temp_folder.h"
+#include "support/com_apartment.h"
+#include "support/temp_folder.h"
 
 namespace {
 

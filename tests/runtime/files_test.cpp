@@ -1,7 +1,7 @@
 #include <doctest.h>
 
 #include "app/runtime/runtime_services.h"
-#include "runtime/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 

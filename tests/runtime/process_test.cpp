@@ -1,7 +1,7 @@
 #include <doctest.h>
 
 #include "app/runtime/runtime_services.h"
-#include "runtime/temp_folder.h"
+#include "support/temp_folder.h"
 
 // The test exe doubles as the program these tests start: copied elsewhere and
 // run with "--no-skip -tc=helper_...", it runs one of the skipped helper cases

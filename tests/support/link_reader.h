@@ -9,7 +9,7 @@
 
 #include "app/runtime/ansi_text.h"
 #include "app/runtime/handles.h"
-#include "runtime/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace test {
 
