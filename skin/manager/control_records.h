@@ -4,6 +4,7 @@
 // (all zero, hwnd nullptr) is the slot the first attach of a class reuses.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <vector>
 
@@ -87,6 +88,8 @@ struct HeaderSkinRecord {
   int buttonDown = 0;
   Text fontFace;
   int fontStyle = 0;
+  int fontSize = 0;
+  HIMAGELIST imageList = nullptr;  // read at attach (HDM_GETIMAGELIST)
 };
 
 struct UpDownSkinRecord {
