@@ -125,3 +125,20 @@ TEST_CASE("a pressed maximise button shows the restore picture while maximised")
     CHECK(test::Near(test::SurfacePixel(window.record->surface.dc(), 345, 10), c.shown));
   }
 }
+
+TEST_CASE("a new title is drawn over the clean caption background") {
+  test::Engine engine;
+  test::SkinnedWindow window(400, 300, kThreeButtons);
+  SetWindowTextA(window.hwnd, "");
+  test::Manager().RenderFrame(window.index);
+  HDC surface = window.record->surface.dc();
+  // The title box: from frame border + 26, as wide as the client less the
+  // strip, 32 high (clipped to the caption cache's 25 rows).
+  const RECT title{29, 8, 29 + 400 - 95 - 10 - 6 - 20, 25};
+  const auto clean = test::SurfacePixels(surface, title);
+
+  test::Manager().DrawCaptionTitle(window.index, "安装向导 Setup");
+  CHECK(test::SurfacePixels(surface, title) != clean);
+  test::Manager().DrawCaptionTitle(window.index, "");
+  CHECK(test::SurfacePixels(surface, title) == clean);
+}
