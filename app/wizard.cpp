@@ -1,6 +1,8 @@
 #include "app/wizard.h"
 
 #include "app/message_box.h"
+#include "app/payload/payload.h"
+#include "skin/manager/skin_manager.h"
 
 namespace app {
 
@@ -19,7 +21,15 @@ Wizard::Wizard(runtime::RuntimeServices& services, const std::string& agreement)
   // The window's activation and the timer's periodic event have no work.
 }
 
+// The background JPEG becomes the theme picture, stretched (mode 3); the
+// window is then skinned, not resizable from its frame.
 void Wizard::OnWindowCreated() {
+  skin::SkinManager& manager = skin::theSkinManager();
+  manager.SetBackground({}, payload::Resource(TAVRIN_RES_BACKGROUND), std::nullopt, std::nullopt,
+                        skin::kImageModeStretched);
+  skin::AttachOptions options;
+  options.resizable = 0;
+  manager.AttachWindow(form_.Handle(), options);
   form_.SetVisible(names::kProgress, false);
 }
 

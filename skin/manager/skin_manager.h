@@ -31,6 +31,28 @@ struct StatusBarStyle {
   std::optional<int> fontSize;  // default: unchanged
 };
 
+// What AttachWindow may be given; what is left out takes the default named
+// here.
+struct AttachOptions {
+  std::optional<int> captionHeight;  // default 25; anything below 25 becomes 25
+  std::optional<int> captionEnabled;  // default 1
+  std::optional<int> resizable;  // default 1
+  std::optional<int> showHelpButton;  // default 0
+  std::optional<int> showMenuButton;  // default 0
+  std::optional<int> drawCaptionText;  // default 1
+  std::optional<int> captionGloss;  // default 0
+  std::optional<int> statusBarHeight;  // default 0: no status bar
+  // Default: one pane covering the bar.
+  std::optional<std::span<const StatusPane>> statusPanes;
+  // The window's own background picture; empty = drawn with the theme image.
+  std::span<const std::uint8_t> windowImage;
+  std::optional<int> imageMode;  // default: the theme's mode
+};
+
+// The window procedure AttachWindow installs on every skinned window; it
+// hands each message to theSkinManager().HandleWindowMessage.
+LRESULT CALLBACK SkinnedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 // The process has exactly one, theSkinManager(). Operations that take a
 // window index do nothing for an index that names no record.
 class SkinManager {
@@ -52,6 +74,34 @@ class SkinManager {
   // remaining windows and their controls. For a window with no record it only
   // renumbers. No window procedure is restored.
   void ReleaseWindowSkin(HWND window);
+
+  // --- Attaching a window (attach_window.cpp) ---
+
+  // Skins top-level window `window`: registers its record (caption buttons
+  // for its style, tooltips, status bar), attaches its direct child
+  // controls, adds WS_SYSMENU and subclasses it with SkinnedWindowProc. A
+  // window already registered is left as it is.
+  void AttachWindow(HWND window, const AttachOptions& options = {});
+
+  // --- Skinned window procedure (skinned_window_proc.cpp and companions) ---
+
+  // The body of SkinnedWindowProc: handles the messages of a skinned window
+  // and passes everything else to the procedure attaching replaced.
+  LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // 1-based caption button of window `index` strictly containing (x, y), else 0.
+  int HitTestCaptionButton(int index, int x, int y);
+  // Position of the first maximise/restore caption button, else 0.
+  int FindMaximizeButton(int index);
+  // The point in `lParam` lies over the caption-button strip, the area the
+  // hover fade timer runs for.
+  bool PointInButtonStrip(int index, LPARAM lParam);
+  // For a left-button press at `lParam`: starts the system's move loop from
+  // the caption band or its size loop from a frame edge or corner.
+  void BeginMoveOrSize(int index, LPARAM lParam, const RECT& client);
+  // Shows the sizing cursor when `lParam` lies on a frame edge or corner.
+  void UpdateSizeCursor(int index, LPARAM lParam, const RECT& client);
+  // Stretches the window's docked child windows over the client area.
+  void LayoutDockedPanels(int index);
 
   // --- Theme (theme.cpp) ---
 
