@@ -11,10 +11,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kRed = 0x0000FF;
-
 constexpr int kStripHeight = 22;
 constexpr int kButtonStep = 27;
 constexpr int kButtonHitWidth = 26;

@@ -7,6 +7,12 @@
 
 namespace skin {
 
+SIZE ClientSize(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return {client.right, client.bottom};
+}
+
 HBITMAP CreateSurfaceBitmap(int width, int height) {
   if (width < 1 || height < 1) return nullptr;
   gx::GxBitmap bitmap;

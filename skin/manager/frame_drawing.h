@@ -14,6 +14,16 @@
 
 namespace skin {
 
+// The colours the frame painters draw with (COLORREF).
+inline constexpr COLORREF kWhite = 0xFFFFFF;
+inline constexpr COLORREF kBlack = 0x000000;
+inline constexpr COLORREF kRed = 0x0000FF;
+// The colour key left outside the rounded window shape.
+inline constexpr COLORREF kMagenta = 0xFF00FF;
+
+// The client area's width and height.
+SIZE ClientSize(HWND window);
+
 // A new W x H GDI bitmap made from a 32-bit ARGB GDI+ bitmap over background
 // 0; the caller owns it. Null when either side is below 1.
 HBITMAP CreateSurfaceBitmap(int width, int height);

@@ -11,16 +11,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kMagenta = 0xFF00FF;
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
-
-SIZE ClientSize(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  return {client.right, client.bottom};
-}
-
 // Rounds the window's corners: the region is dropped, the frame recomputed,
 // and a rounded rectangle one pixel larger than the client set.
 void ApplyRoundedRegion(HWND window) {

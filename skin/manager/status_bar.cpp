@@ -13,19 +13,12 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
 // Pane text is placed for a line this high, whatever the font size.
 constexpr int kLineHeight = 12;
 // A pane of this width takes the rest of the bar.
 constexpr int kRestOfBar = -1;
 
 RECT RectAt(int x, int y, int width, int height) { return {x, y, x + width, y + height}; }
-
-SIZE ClientSize(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  return {client.right, client.bottom};
-}
 
 }  // namespace
 

@@ -82,9 +82,10 @@ def minus(shape, cut):
 
 def help_glyph():
     # A ring open at its lower left with a short tail below: a question mark.
-    return union(arc(13.0, 6.6, 2.7, 0.8, 200.0, 250.0),
-                 segment(13.0, 9.3, 13.0, 10.2, 0.8),
-                 dot(13.0, 13.2, 0.95))
+    # Strokes are centred on pixel centres so they stay crisp.
+    return union(arc(13.5, 6.5, 3.0, 0.75, 200.0, 250.0),
+                 segment(13.5, 9.5, 13.5, 10.5, 0.75),
+                 dot(13.5, 13.0, 1.0))
 
 
 def menu_glyph():
