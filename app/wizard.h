@@ -36,6 +36,10 @@ inline constexpr int kExpandedHeight = 398;
 // The wizard's design table; `agreement` becomes the text of "编辑框2".
 framework::WindowDesign WizardDesign(const char* agreement);
 
+// The control id the form gives the control with this design name (0 when
+// there is none): how a program outside the installer finds its controls.
+int WizardControlId(const char* name);
+
 // The wizard: its form with every handler connected, and the window side of
 // the install procedure.
 class Wizard : private InstallHost {

@@ -1,4 +1,5 @@
 #include <array>
+#include <string_view>
 
 #include "app/wizard.h"
 
@@ -29,6 +30,14 @@ framework::WindowDesign WizardDesign(const char* agreement) {
   }};
   controls[0].text = agreement;
   return {"窗口", "Tavrin安装向导", 50, 50, 408, 252, controls};
+}
+
+int WizardControlId(const char* name) {
+  const auto design = WizardDesign("");
+  for (size_t i = 0; i < design.controls.size(); ++i)
+    if (std::string_view(design.controls[i].name) == name)
+      return framework::kFirstControlId + static_cast<int>(i);
+  return 0;
 }
 
 }  // namespace app

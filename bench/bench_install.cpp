@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/framework/design.h"
 #include "app/wizard.h"
 #include "bench_support.h"
 #include "tests/support/temp_folder.h"
@@ -17,21 +16,22 @@ namespace {
 
 constexpr int kRuns = 5;
 
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchControlId(HWND child, LPARAM param) {
+  auto* search = reinterpret_cast<ControlSearch*>(param);
+  if (GetDlgCtrlID(child) != search->id) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
 HWND FindControl(HWND window, const char* name) {
-  const auto design = app::WizardDesign("");
-  for (size_t i = 0; i < design.controls.size(); ++i) {
-    if (std::string(design.controls[i].name) != name) continue;
-    const int id = framework::kFirstControlId + static_cast<int>(i);
-    struct Search { int id; HWND found; } search{id, nullptr};
-    EnumChildWindows(window, [](HWND child, LPARAM p) -> BOOL {
-      auto* s = reinterpret_cast<Search*>(p);
-      if (GetDlgCtrlID(child) != s->id) return TRUE;
-      s->found = child;
-      return FALSE;
-    }, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
-  return nullptr;
+  ControlSearch search{app::WizardControlId(name), nullptr};
+  EnumChildWindows(window, MatchControlId, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 std::string SpecialFolder(int csidl) {

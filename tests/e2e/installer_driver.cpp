@@ -12,15 +12,6 @@ namespace {
 
 constexpr char kWizardTitle[] = "Tavrin安装向导";
 
-int ControlId(const char* name) {
-  const auto design = app::WizardDesign("");
-  for (size_t i = 0; i < design.controls.size(); ++i)
-    if (std::string_view(design.controls[i].name) == name)
-      return framework::kFirstControlId + static_cast<int>(i);
-  FAIL("no control named ", name);
-  return 0;
-}
-
 BOOL CALLBACK FindChildById(HWND child, LPARAM param) {
   auto* wanted = reinterpret_cast<std::pair<int, HWND>*>(param);
   if (GetDlgCtrlID(child) != wanted->first) return TRUE;
@@ -78,7 +69,7 @@ RunningInstaller::~RunningInstaller() {
 }
 
 HWND RunningInstaller::Control(const char* name) const {
-  std::pair<int, HWND> wanted{ControlId(name), nullptr};
+  std::pair<int, HWND> wanted{app::WizardControlId(name), nullptr};
   EnumChildWindows(window_, FindChildById, reinterpret_cast<LPARAM>(&wanted));
   REQUIRE_MESSAGE(wanted.second, "control not found: ", name);
   return wanted.second;

@@ -8,20 +8,19 @@
 
 namespace {
 
+BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM found) {
+  char className[16] = "";
+  GetClassNameA(window, className, sizeof className);
+  if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
 // Waits for the folder-browse dialog of `threadId` and presses `button` in it.
 void PressWhenShown(DWORD threadId, int button) {
   for (int attempt = 0; attempt < 500; ++attempt) {
     HWND dialog = nullptr;
-    EnumThreadWindows(
-        threadId,
-        [](HWND window, LPARAM found) {
-          char className[16] = "";
-          GetClassNameA(window, className, sizeof className);
-          if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-          *reinterpret_cast<HWND*>(found) = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&dialog));
+    EnumThreadWindows(threadId, FindVisibleDialog, reinterpret_cast<LPARAM>(&dialog));
     if (dialog) {
       PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                    reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
