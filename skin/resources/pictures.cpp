@@ -17,6 +17,9 @@ TAVRIN_EMBED_PNG(tavrin_caption_minimize, "caption_minimize.png")
 TAVRIN_EMBED_PNG(tavrin_caption_maximize, "caption_maximize.png")
 TAVRIN_EMBED_PNG(tavrin_caption_restore, "caption_restore.png")
 TAVRIN_EMBED_PNG(tavrin_caption_close, "caption_close.png")
+TAVRIN_EMBED_PNG(tavrin_check_box_empty, "check_box_empty.png")
+TAVRIN_EMBED_PNG(tavrin_check_box_checked, "check_box_checked.png")
+TAVRIN_EMBED_PNG(tavrin_combo_arrow, "combo_arrow.png")
 
 namespace skin::pictures {
 
@@ -42,6 +45,18 @@ std::span<const std::uint8_t> CaptionPictureBytes(CaptionPicture picture) {
       return Between(tavrin_caption_restore_begin, tavrin_caption_restore_end);
     case CaptionPicture::Close:
       return Between(tavrin_caption_close_begin, tavrin_caption_close_end);
+  }
+  return {};
+}
+
+std::span<const std::uint8_t> ControlPictureBytes(ControlPicture picture) {
+  switch (picture) {
+    case ControlPicture::CheckBoxEmpty:
+      return Between(tavrin_check_box_empty_begin, tavrin_check_box_empty_end);
+    case ControlPicture::CheckBoxChecked:
+      return Between(tavrin_check_box_checked_begin, tavrin_check_box_checked_end);
+    case ControlPicture::DropDownArrow:
+      return Between(tavrin_combo_arrow_begin, tavrin_combo_arrow_end);
   }
   return {};
 }
