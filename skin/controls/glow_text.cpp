@@ -45,7 +45,11 @@ void DrawGlowText(gx::GxGraphics& graphics, std::string_view text, const gx::Rec
   const float H = static_cast<float>(h);
 
   gx::GxFont gdiFont;
-  gdiFont.Create(font.face, font.size, font.style, Gdiplus::UnitDisplay);
+  // Sizes are in display units; GDI+ versions that refuse that unit for fonts
+  // get the same size in pixels, which is what the display unit means on screen.
+  if (!gdiFont.Create(font.face, font.size, font.style, Gdiplus::UnitDisplay)) {
+    gdiFont.Create(font.face, font.size, font.style, Gdiplus::UnitPixel);
+  }
   gx::GxStringFormat format;
   format.Create();
   format.SetAlign(font.align);
