@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "skin/controls/button_skin.h"
 #include "skin/manager/window_messages.h"
 
 namespace skin {
@@ -203,6 +204,9 @@ LRESULT SkinManager::HandleWindowMessage(HWND hwnd, UINT message, WPARAM wParam,
       break;
     case WM_NOTIFY:
       OnNotify(lParam);
+      break;
+    case WM_DRAWITEM:
+      DrawButtonItem(index, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       break;
   }
   return PassOn(hwnd, message, wParam, lParam);
