@@ -3,6 +3,7 @@
 #include "gdiplus/gdiplus_layer.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/manager/engine_globals.h"
+#include "skin/manager/window_properties.h"
 
 namespace skin {
 
@@ -39,19 +40,69 @@ RECT EditInnerRect(HWND edit) {
   return {x0, y0, x0 + client.right, y0 + client.bottom};
 }
 
-HBITMAP EditPanelBitmap(HWND edit) {
-  const RECT inner = EditInnerRect(edit);
+bool InEditPanelMode() { return globals::EditPanelEnabled == 1; }
+
+namespace {
+
+// The backdrop of the inner area with the white panel over it; nullptr when
+// the edit has no skinned owner.
+HDC PanelSurface(HWND edit, const RECT& inner) {
   HDC surface = GetControlBackground(edit, inner);
   if (!surface) return nullptr;
-  const int width = inner.right - inner.left, height = inner.bottom - inner.top;
-  {
-    gx::GxGraphics graphics;
-    graphics.CreateFromHDC(surface);
-    gx::GxSolidBrush white;
-    white.Create(ToGdiPlusColor(0xFFFFFF, static_cast<BYTE>(globals::EditPanelAlpha), true));
-    graphics.FillRectangle(white, 0, 0, static_cast<gx::REAL>(width), static_cast<gx::REAL>(height));
+  gx::GxGraphics graphics;
+  gx::GxSolidBrush white;
+  if (graphics.CreateFromHDC(surface) &&
+      white.Create(ToGdiPlusColor(0xFFFFFF, static_cast<BYTE>(globals::EditPanelAlpha), true))) {
+    graphics.FillRectangle(white, 0, 0, static_cast<gx::REAL>(inner.right - inner.left),
+                           static_cast<gx::REAL>(inner.bottom - inner.top));
   }
-  return SurfaceToBitmap(surface, width, height);
+  return surface;
+}
+
+void DeleteStoredObject(HWND edit, const char* name) {
+  HGDIOBJ object = GetPropA(edit, name);
+  if (object && object != GetStockObject(NULL_BRUSH)) DeleteObject(object);
+  RemovePropA(edit, name);
+}
+
+}  // namespace
+
+HBITMAP EditPanelBitmap(HWND edit) {
+  const RECT inner = EditInnerRect(edit);
+  HDC surface = PanelSurface(edit, inner);
+  if (!surface) return nullptr;
+  return SurfaceToBitmap(surface, inner.right - inner.left, inner.bottom - inner.top);
+}
+
+void PaintEditPanel(HWND edit, HDC dc) {
+  const RECT inner = EditInnerRect(edit);
+  HDC surface = PanelSurface(edit, inner);
+  if (!surface) return;
+  const int width = inner.right - inner.left, height = inner.bottom - inner.top;
+  if (dc) {
+    BitBlt(dc, 0, 0, width, height, surface, 0, 0, SRCCOPY);
+  } else {
+    HDC windowDc = GetWindowDC(edit);
+    BitBlt(windowDc, inner.left, inner.top, width, height, surface, 0, 0, SRCCOPY);
+    ReleaseDC(edit, windowDc);
+  }
+  ReleaseControlBackground(surface);
+}
+
+HBRUSH AnswerEditColour(HDC dc, HWND edit) {
+  SetTextColor(dc, static_cast<COLORREF>(GetIntProp(edit, kTextColourProp)));
+  SetBkMode(dc, TRANSPARENT);
+  DeleteEditBrushes(edit);
+  HBITMAP bitmap = EditPanelBitmap(edit);
+  HBRUSH brush = CreatePatternBrush(bitmap);
+  SetPropA(edit, kControlBrushProp, brush);
+  SetPropA(edit, kControlBrushBitmapProp, bitmap);
+  return brush;
+}
+
+void DeleteEditBrushes(HWND edit) {
+  DeleteStoredObject(edit, kControlBrushProp);
+  DeleteStoredObject(edit, kControlBrushBitmapProp);
 }
 
 }  // namespace skin
