@@ -6,7 +6,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 bash scripts/setup.sh
 source scripts/env.sh
 benches=("$@")
-[ ${#benches[@]} -gt 0 ] || benches=(startup install)
+[ ${#benches[@]} -gt 0 ] || benches=(render soak startup install)
 targets=()
 for b in "${benches[@]}"; do targets+=("bench_$b"); done
 tavrin_build "$TAVRIN_ARCH" "${targets[@]}"
