@@ -41,12 +41,7 @@ TEST_CASE("owner and list lookups walk up to the registered window and end at th
 }
 
 TEST_CASE("IsGroupBoxButton: class Button exactly, style bit 0x4") {
-  struct Case {
-    const char* className;
-    DWORD style;
-    bool groupBox;
-  };
-  const Case cases[] = {
+  const test::ClassStyleCase cases[] = {
       {"Button", BS_GROUPBOX, true},
       {"Button", BS_RADIOBUTTON, true},  // bit 0x4 alone decides
       {"Button", BS_PUSHBUTTON, false},
@@ -54,12 +49,7 @@ TEST_CASE("IsGroupBoxButton: class Button exactly, style bit 0x4") {
   };
   test::Engine engine;
   test::SkinnedWindow window;
-  for (const Case& c : cases) {
-    CAPTURE(c.style);
-    HWND control = test::Child(window.hwnd, c.className, c.style);
-    CHECK(IsGroupBoxButton(control) == c.groupBox);
-    DestroyWindow(control);
-  }
+  test::CheckOnChildren(window.hwnd, cases, IsGroupBoxButton);
 }
 
 TEST_CASE("list-type controls, headers, up-downs, track and progress bars, statics") {

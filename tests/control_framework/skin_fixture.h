@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <doctest.h>
+
 #include "skin/manager/skin_manager.h"
 
 namespace test {
@@ -51,7 +53,26 @@ inline INT_PTR ProcOf(HWND window) { return GetWindowLongPtrA(window, GWLP_WNDPR
 HWND Child(HWND parent, const char* className, DWORD style, int x = 10, int y = 10, int w = 60,
            int h = 30, const char* text = "", DWORD exStyle = 0);
 
+// A class and style, and what a predicate on windows should answer for it.
+struct ClassStyleCase {
+  const char* className;
+  DWORD style;
+  bool expected;
+};
+
 // A child of the plain class, for containers and tab stand-ins.
 HWND Container(HWND parent, int x, int y, int w, int h);
+
+// Checks `predicate` on a fresh child of `parent` for every case.
+template <class Predicate, size_t N>
+void CheckOnChildren(HWND parent, const ClassStyleCase (&cases)[N], Predicate predicate) {
+  for (const ClassStyleCase& c : cases) {
+    CAPTURE(c.className);
+    CAPTURE(c.style);
+    HWND control = Child(parent, c.className, c.style);
+    CHECK(predicate(control) == c.expected);
+    DestroyWindow(control);
+  }
+}
 
 }  // namespace test

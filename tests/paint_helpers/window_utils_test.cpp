@@ -69,12 +69,7 @@ TEST_CASE("InvalidateVisibleChildren invalidates every visible direct child, wit
 }
 
 TEST_CASE("IsOwnerDrawnListBox") {
-  struct Case {
-    const char* className;
-    DWORD style;
-    bool ownerDrawn;
-  };
-  const Case cases[] = {
+  const test::ClassStyleCase cases[] = {
       {"ListBox", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, true},
       {"ListBox", LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, true},
       {"ListBox", LBS_STANDARD, false},
@@ -82,12 +77,7 @@ TEST_CASE("IsOwnerDrawnListBox") {
   };
   test::Engine engine;
   test::SkinnedWindow window;
-  for (const Case& c : cases) {
-    CAPTURE(c.style);
-    HWND control = test::Child(window.hwnd, c.className, c.style);
-    CHECK(IsOwnerDrawnListBox(control) == c.ownerDrawn);
-    DestroyWindow(control);
-  }
+  test::CheckOnChildren(window.hwnd, cases, IsOwnerDrawnListBox);
 }
 
 TEST_CASE("SetLayeredStyle adds the layered bit, and the transparent bit when asked") {
