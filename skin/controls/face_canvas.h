@@ -22,7 +22,9 @@ inline constexpr COLORREF kTeal = 0x808000;  // RGB 0, 128, 128
 inline constexpr COLORREF kGlow = 0xDDCA22;  // the focus glow, whatever the theme's accent
 
 // A COLORREF at opacity `alpha`, and opaque, as GDI+ colours.
-constexpr gx::ARGB Alpha(COLORREF colour, BYTE alpha) { return ToGdiPlusColor(colour, alpha, true); }
+constexpr gx::ARGB Alpha(COLORREF colour, BYTE alpha) {
+  return ToGdiPlusColor(colour, alpha, true);
+}
 constexpr gx::ARGB Opaque(COLORREF colour) { return ToGdiPlusColor(colour, 0, false); }
 
 // Text placement of a caption: alignments, optional trimming, and the font.

@@ -34,14 +34,7 @@ void PrepareText(HDC dc, HWND control) {
 }
 
 LRESULT PanelBrush(HDC dc, HWND control) {
-  PrepareText(dc, control);
-  DeleteStoredObject(control, kControlBrushProp);
-  DeleteStoredObject(control, kControlBrushBitmapProp);
-  HBITMAP bitmap = EditPanelBitmap(control);
-  HBRUSH brush = CreatePatternBrush(bitmap);
-  SetPropA(control, kControlBrushProp, brush);
-  SetPropA(control, kControlBrushBitmapProp, bitmap);
-  return reinterpret_cast<LRESULT>(brush);
+  return reinterpret_cast<LRESULT>(AnswerEditColour(dc, control));
 }
 
 LRESULT NullBrush(HDC dc, HWND control) {

@@ -38,7 +38,8 @@ struct ImageButton {
 
 }  // namespace
 
-TEST_CASE("an icon image button 100 x 30 draws its picture 24 x 24 at (3, 3), the caption from x 29") {
+TEST_CASE(
+    "an icon image button 100 x 30 draws its picture 24 x 24 at (3, 3), the caption from x 29") {
   Engine engine;
   ImageButton button(100, 30, "安装");
   skin::ButtonSkinRecord& record = button.record();

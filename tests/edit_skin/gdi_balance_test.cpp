@@ -28,10 +28,16 @@ TEST_CASE("1,000 repaints of edit and combo boxes create no lasting GDI object")
   const Case cases[] = {
       {"ring", [&](int i) { skin::PaintEditFrame(edit, i % 2 == 0, i % 3 == 0); }},
       {"non-client paint", [&](int) { SendMessageA(edit, WM_NCPAINT, 1, 0); }},
-      {"erase", [&](int) { SendMessageA(edit, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0); }},
+      {"erase",
+       [&](int) {
+         SendMessageA(edit, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0);
+       }},
       {"panel brush", [&](int) { skin::AnswerEditColour(canvas.dc(), edit); }},
       {"combo", [&](int i) { skin::PaintComboBox(window.index, 1, i % 2 == 0); }},
-      {"combo paint", [&](int) { RedrawWindow(combo, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); }},
+      {"combo paint",
+       [&](int) {
+         RedrawWindow(combo, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+       }},
   };
   for (const Case& c : cases) {
     CAPTURE(c.name);
