@@ -104,16 +104,15 @@ int main() {
 
   bench::Report("full frame render (408x398)", render, "decode + stretch-draw JPEG",
                 decodeAndDraw, 1.5);
-  bench::Report("  of which the rounded region", region, "decode + stretch-draw JPEG", decodeAndDraw,
-                1.5);
+  bench::Report("  of which the rounded region", region, "decode + stretch-draw JPEG", decodeAndDraw);
   bench::Report("  of which the background", background, "decode + stretch-draw JPEG",
-                decodeAndDraw, 1.5);
-  bench::Report("  of which the border", border, "decode + stretch-draw JPEG", decodeAndDraw, 1.5);
-  bench::Report("  of which the title", title, "decode + stretch-draw JPEG", decodeAndDraw, 1.5);
+                decodeAndDraw);
+  bench::Report("  of which the border", border, "decode + stretch-draw JPEG", decodeAndDraw);
+  bench::Report("  of which the title", title, "decode + stretch-draw JPEG", decodeAndDraw);
   bench::Report("  of which the caption buttons", buttons, "decode + stretch-draw JPEG",
-                decodeAndDraw, 1.5);
-  bench::Report("full frame render (408x398)", render, "one full-surface GDI+ fill", fill, 0);
-  bench::Report("full frame render (408x398)", render, "one BitBlt of the window", blitWindow, 0);
+                decodeAndDraw);
+  bench::Report("full frame render (408x398)", render, "one full-surface GDI+ fill", fill);
+  bench::Report("full frame render (408x398)", render, "one BitBlt of the window", blitWindow);
   bench::Report("one push-button paint (224x64)", buttonPaint, "one BitBlt of its rectangle",
                 blitButton, 20);
   return 0;

@@ -36,6 +36,11 @@ int main() {
     manager.DrawCaptionButton(fixture.index(), button, 0, 30 * step);          // brightening
     manager.DrawCaptionButton(fixture.index(), button, 0, 240 - 30 * step);    // dimming
     if (round % 100 == 0) test::PumpMessages();
+    // Checkpoints tell a steady leak (growing at each) from a one-off.
+    if ((round + 1) % 2000 == 0) {
+      std::printf("%6d: ", round + 1);
+      PrintUse("", bench::MeasureResources());
+    }
   }
   test::PumpMessages();
   const double elapsed = bench::Now() - start;

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,10 @@ double Now();
 double Median(std::vector<double>& samples);
 
 // Prints one figure line: name, median in milliseconds, the baseline's
-// median and their ratio, with the target the ratio is held against.
+// median and their ratio, and whether the ratio meets its target when it
+// has one.
 void Report(const char* name, double value, const char* baselineName, double baseline,
-            double target);
+            std::optional<double> target = std::nullopt);
 
 // Starts an exe (quoted path) and returns its process information.
 PROCESS_INFORMATION Start(const std::string& exe, const std::string& arguments = "");
