@@ -7,31 +7,11 @@
 
 namespace test {
 
-namespace {
-
-const char* PlainClass() {
-  static const char* name = [] {
-    WNDCLASSA cls{};
-    cls.lpfnWndProc = DefWindowProcA;
-    cls.hInstance = GetModuleHandleA(nullptr);
-    cls.lpszClassName = "TavrinControlsTest";
-    RegisterClassA(&cls);
-    return cls.lpszClassName;
-  }();
-  return name;
-}
-
-}  // namespace
-
 Engine::Engine() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
                                                      ICC_INTERNET_CLASSES};
   InitCommonControlsEx(&controls);
-  skin::ConstructEngineObjects();
-  skin::InitSkinModule();
 }
-
-Engine::~Engine() { skin::OnProcessExit(); }
 
 void FillPattern(skin::MemorySurface& surface, int w, int h, BYTE tag) {
   BITMAPINFO info{};
@@ -49,7 +29,7 @@ void FillPattern(skin::MemorySurface& surface, int w, int h, BYTE tag) {
 }
 
 SkinnedWindow::SkinnedWindow()
-    : hwnd(CreateWindowExA(0, PlainClass(), "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 150, nullptr,
+    : hwnd(CreateWindowExA(0, PlainWindowClass(), "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 150, nullptr,
                            nullptr, GetModuleHandleA(nullptr), nullptr)) {
   auto made = std::make_unique<skin::SkinWindowRecord>();
   made->hwnd = hwnd;
@@ -71,7 +51,7 @@ HWND Child(HWND parent, const char* className, DWORD style, int x, int y, int w,
 }
 
 HWND Container(HWND parent, int x, int y, int w, int h) {
-  return Child(parent, PlainClass(), 0, x, y, w, h);
+  return Child(parent, PlainWindowClass(), 0, x, y, w, h);
 }
 
 }  // namespace test

@@ -7,16 +7,14 @@
 #include <doctest.h>
 
 #include "skin/manager/skin_manager.h"
+#include "support/engine_scope.h"
 
 namespace test {
 
-// ConstructEngineObjects + InitSkinModule and common controls; the exit
-// routine on destruction.
-struct Engine {
+// The engine as at program start-up, with the common control classes
+// registered.
+struct Engine : EngineScope {
   Engine();
-  ~Engine();
-  Engine(const Engine&) = delete;
-  Engine& operator=(const Engine&) = delete;
 };
 
 // The colour of pixel (x, y) of a pattern surface: red x, green y, blue `tag`.

@@ -7,31 +7,9 @@
 
 namespace test {
 
-Engine::Engine() {
-  skin::ConstructEngineObjects();
-  skin::InitSkinModule();
-  skin::globals::themeImage.clear();
-  skin::globals::themeMode = 4;
-  skin::globals::themeBaseColour = 0x808080;
-}
-
-Engine::~Engine() { skin::OnProcessExit(); }
-
 skin::SkinManager& Manager() { return skin::theSkinManager(); }
 
 namespace {
-
-const char* WindowClass() {
-  static const char* name = [] {
-    WNDCLASSA cls{};
-    cls.lpfnWndProc = DefWindowProcA;
-    cls.hInstance = GetModuleHandleA(nullptr);
-    cls.lpszClassName = "TavrinFrameTest";
-    RegisterClassA(&cls);
-    return cls.lpszClassName;
-  }();
-  return name;
-}
 
 struct ButtonLook {
   skin::CaptionCommand command;
@@ -54,7 +32,7 @@ ButtonLook LookOf(skin::CaptionCommand command) {
 
 SkinnedWindow::SkinnedWindow(int width, int height, std::vector<skin::CaptionCommand> buttons,
                              bool visible) {
-  hwnd = CreateWindowExA(0, WindowClass(), "Frame test", WS_POPUP | (visible ? WS_VISIBLE : 0),
+  hwnd = CreateWindowExA(0, PlainWindowClass(), "Frame test", WS_POPUP | (visible ? WS_VISIBLE : 0),
                          20, 20, width, height, nullptr, nullptr, GetModuleHandleA(nullptr),
                          nullptr);
   auto made = std::make_unique<skin::SkinWindowRecord>();

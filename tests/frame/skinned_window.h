@@ -9,16 +9,14 @@
 #include <vector>
 
 #include "skin/manager/skin_manager.h"
+#include "support/engine_scope.h"
 
 namespace test {
 
 // ConstructEngineObjects + InitSkinModule (GDI+ started); the exit routine on
 // destruction. The theme starts with no picture and a grey base colour.
-struct Engine {
-  Engine();
-  ~Engine();
-  Engine(const Engine&) = delete;
-  Engine& operator=(const Engine&) = delete;
+struct Engine : EngineScope {
+  Engine() : EngineScope(Theme::PlainGrey) {}
 };
 
 // A popup window whose client area is width x height, registered in the

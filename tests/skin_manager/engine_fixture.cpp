@@ -4,31 +4,8 @@
 
 namespace test {
 
-EngineFixture::EngineFixture() {
-  skin::ConstructEngineObjects();
-  skin::InitSkinModule();
-}
-
-EngineFixture::~EngineFixture() { skin::OnProcessExit(); }
-
-namespace {
-
-const char* TestWindowClass() {
-  static const char* name = [] {
-    WNDCLASSA cls{};
-    cls.lpfnWndProc = DefWindowProcA;
-    cls.hInstance = GetModuleHandleA(nullptr);
-    cls.lpszClassName = "TavrinSkinManagerTest";
-    RegisterClassA(&cls);
-    return cls.lpszClassName;
-  }();
-  return name;
-}
-
-}  // namespace
-
 TestWindow::TestWindow(HWND parent)
-    : hwnd(CreateWindowExA(0, TestWindowClass(), "", parent ? WS_CHILD : WS_POPUP, 0, 0, 100, 60,
+    : hwnd(CreateWindowExA(0, PlainWindowClass(), "", parent ? WS_CHILD : WS_POPUP, 0, 0, 100, 60,
                            parent, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
 
 TestWindow::~TestWindow() { DestroyWindow(hwnd); }

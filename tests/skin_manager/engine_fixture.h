@@ -6,16 +6,12 @@
 #include <vector>
 
 #include "skin/manager/skin_manager.h"
+#include "support/engine_scope.h"
 
 namespace test {
 
-// ConstructEngineObjects + InitSkinModule; the exit routine on destruction.
-struct EngineFixture {
-  EngineFixture();
-  ~EngineFixture();
-  EngineFixture(const EngineFixture&) = delete;
-  EngineFixture& operator=(const EngineFixture&) = delete;
-};
+// The engine as at program start-up, for the whole test case.
+using EngineFixture = EngineScope;
 
 // A top-level window of a plain class, destroyed with the object.
 struct TestWindow {

@@ -8,23 +8,15 @@
 #include <vector>
 
 #include "skin/manager/skin_manager.h"
+#include "support/engine_scope.h"
 #include "support/test_support.h"
 
 namespace test {
 
 // ConstructEngineObjects + InitSkinModule; the exit routine on destruction.
 // The theme has no picture and a grey base colour.
-struct Engine {
-  Engine() {
-    skin::ConstructEngineObjects();
-    skin::InitSkinModule();
-    skin::globals::themeImage.clear();
-    skin::globals::themeMode = skin::kImageModeTiled;
-    skin::globals::themeBaseColour = 0x808080;
-  }
-  ~Engine() { skin::OnProcessExit(); }
-  Engine(const Engine&) = delete;
-  Engine& operator=(const Engine&) = delete;
+struct Engine : EngineScope {
+  Engine() : EngineScope(Theme::PlainGrey) {}
 };
 
 // A message that reached the window's original procedure.
