@@ -3,6 +3,7 @@
 
 #include "skin/controls/child_enumeration.h"
 #include "skin/controls/class_procedures.h"
+#include "skin/controls/colour_paths.h"
 #include "skin/controls/control_attach.h"
 #include "skin/controls/control_font.h"
 #include "skin/controls/control_subclass.h"
@@ -42,7 +43,7 @@ void AttachListControls(int windowIndex, HWND parent) {
   });
   ForEachChildOfClass(parent, WC_TREEVIEWA, [&](HWND tree) {
     AttachList(windowIndex, tree);
-    if (globals::EditPanelEnabled) SendMessageA(tree, TVM_SETBKCOLOR, 0, 0xFF00FF);
+    if (globals::EditPanelEnabled) SendMessageA(tree, TVM_SETBKCOLOR, 0, kMagenta);
   });
   ForEachChildOfClass(parent, WC_IPADDRESSA, [&](HWND ip) { AttachList(windowIndex, ip); });
   ForEachChildOfClass(parent, DATETIMEPICK_CLASSA,

@@ -8,6 +8,12 @@
 
 namespace skin {
 
+// Colours every painter draws with (COLORREF). Magenta is the colour key of
+// every transparent copy.
+inline constexpr COLORREF kWhite = 0xFFFFFF;
+inline constexpr COLORREF kBlack = 0x000000;
+inline constexpr COLORREF kMagenta = 0xFF00FF;
+
 // The GDI+ colour of a COLORREF (0x00BBGGRR): red, green and blue from the
 // COLORREF, alpha = `alpha` when `useAlpha`, else opaque.
 constexpr gx::ARGB ToGdiPlusColor(COLORREF colour, BYTE alpha, bool useAlpha) {

@@ -12,8 +12,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kTransparentKey = 0xFF00FF;
-
 bool HasClass(HWND window, const char* name) {
   char buffer[32] = {};
   GetClassNameA(window, buffer, sizeof buffer);
@@ -28,7 +26,7 @@ void PunchHole(FaceCanvas& canvas, HWND child) {
   canvas.graphics().SetClipRect(static_cast<float>(hole.left), static_cast<float>(hole.top),
                                 static_cast<float>(hole.right - hole.left),
                                 static_cast<float>(hole.bottom - hole.top));
-  canvas.graphics().Clear(Opaque(kTransparentKey));
+  canvas.graphics().Clear(Opaque(kMagenta));
   canvas.graphics().ResetClip();
 }
 
@@ -99,7 +97,7 @@ void PaintComboBox(int windowIndex, int index, std::optional<bool> hover,
 
   canvas.graphics().Flush(Gdiplus::FlushIntentionSync);
   HDC dc = GetWindowDC(combo);
-  TransparentBlt(dc, 0, 0, width, height, canvas.surface(), 0, 0, width, height, kTransparentKey);
+  TransparentBlt(dc, 0, 0, width, height, canvas.surface(), 0, 0, width, height, kMagenta);
   ReleaseDC(combo, dc);
 }
 

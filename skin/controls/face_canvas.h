@@ -14,8 +14,6 @@
 namespace skin {
 
 // The fixed colours of the control faces (COLORREF).
-inline constexpr COLORREF kWhite = 0xFFFFFF;
-inline constexpr COLORREF kBlack = 0x000000;
 inline constexpr COLORREF kSilver = 0xC0C0C0;
 inline constexpr COLORREF kGrey = 0x808080;
 inline constexpr COLORREF kTeal = 0x808000;  // RGB 0, 128, 128

@@ -10,16 +10,13 @@
 #include <string_view>
 
 #include "gdiplus/gdiplus_layer.h"
+#include "skin/controls/colour_paths.h"
 #include "skin/controls/glow_text.h"
 
 namespace skin {
 
-// The colours the frame painters draw with (COLORREF).
-inline constexpr COLORREF kWhite = 0xFFFFFF;
-inline constexpr COLORREF kBlack = 0x000000;
+// The caption colour the frame painters add to the shared ones (COLORREF).
 inline constexpr COLORREF kRed = 0x0000FF;
-// The colour key left outside the rounded window shape.
-inline constexpr COLORREF kMagenta = 0xFF00FF;
 
 // The client area's width and height.
 SIZE ClientSize(HWND window);
